@@ -1,0 +1,1 @@
+# Entry text, target classification, population and launch planning (pure).

@@ -1,0 +1,1 @@
+# The launcher bar widget list1, file icons and the picture lists.

@@ -1,0 +1,1 @@
+# Image button, skinned menu, tray icon, picture box, colours, message boxes.

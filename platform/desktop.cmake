@@ -1,0 +1,1 @@
+# X11: window type and state, work area, pointer hit test.

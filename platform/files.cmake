@@ -1,0 +1,1 @@
+# INI reader, JPEG and BMP decoders, cursor files (pure C++).

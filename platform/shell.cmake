@@ -1,0 +1,1 @@
+# Opening targets the way a file manager would.

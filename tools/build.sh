@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Configures and builds one tree: tools/build.sh <build-dir> [cmake options...]
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$1"; shift
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$build" -j"$(nproc)"
