@@ -4,9 +4,11 @@
 // around the launcher bar, with its timers, picture lists, tray icon and
 // menus. Every event goes to a handler method of this class.
 
+#include "skins/SkinCatalogue.h"
 #include "skins/SkinTargets.h"
 #include "store/SettingsRecord.h"
 #include "store/Sqlite3Database.h"
+#include "window/Docking.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -23,18 +25,18 @@ class QActionGroup;
 
 namespace tavrin {
 
-class Panel;
-class PictureBox;
-class ImgButton;
+class TPanel;
+class TImage;
+class TImgButton;
 class ImageList;
-class TrayIcon;
-class SkinnedMenu;
+class TCoolTrayIcon;
+class TsuiPopupMenu;
 class SkinCursor;
 class TmxOutlookBarPro;
 class TmxButton;
 class WindowMover;
 
-class TForm1 : public QWidget, public SettingsWindow, public SkinTargets {
+class TForm1 : public QWidget, public SettingsWindow, public SkinTargets, public SkinMenuWindow {
     Q_OBJECT
 
 public:
@@ -49,22 +51,22 @@ public:
     ~TForm1() override;
 
     // ---- controls --------------------------------------------------------
-    Panel *Panel1 = nullptr, *Panel2 = nullptr, *Panel3 = nullptr, *Panel4 = nullptr, *Panel5 = nullptr,
+    TPanel *Panel1 = nullptr, *Panel2 = nullptr, *Panel3 = nullptr, *Panel4 = nullptr, *Panel5 = nullptr,
           *Panel6 = nullptr, *Panel7 = nullptr, *Panel8 = nullptr, *Panel9 = nullptr, *Panel10 = nullptr,
           *Panel11 = nullptr;
-    PictureBox *Image1 = nullptr, *Image2 = nullptr, *Image3 = nullptr, *Image4 = nullptr, *Image5 = nullptr,
+    TImage *Image1 = nullptr, *Image2 = nullptr, *Image3 = nullptr, *Image4 = nullptr, *Image5 = nullptr,
                *Image6 = nullptr, *Image7 = nullptr, *Image8 = nullptr, *Image9 = nullptr;
     QLabel *Label1 = nullptr;
-    ImgButton *ImgButton1 = nullptr, *ImgButton2 = nullptr;
+    TImgButton *ImgButton1 = nullptr, *ImgButton2 = nullptr;
     TmxOutlookBarPro *list1 = nullptr;
     QTimer *Timer1 = nullptr, *Timer2 = nullptr;
     std::unique_ptr<ImageList> ImageList1, ImageList2;
-    std::unique_ptr<TrayIcon> CoolTrayIcon1;
+    std::unique_ptr<TCoolTrayIcon> CoolTrayIcon1;
     std::unique_ptr<QMenu> PopupMenu1;
-    std::unique_ptr<SkinnedMenu> suiPopupMenu1;
+    std::unique_ptr<TsuiPopupMenu> suiPopupMenu1;
     QAction *N1 = nullptr, *N2 = nullptr, *N12 = nullptr, *N4 = nullptr;
     QAction *N5 = nullptr, *N3 = nullptr, *N6 = nullptr, *N8 = nullptr, *N9 = nullptr;
-    SkinnedMenu *N7 = nullptr;
+    TsuiPopupMenu *N7 = nullptr;
     QAction *N10 = nullptr, *N11 = nullptr, *N21 = nullptr, *N22 = nullptr, *N23 = nullptr, *N24 = nullptr,
             *N25 = nullptr;
 
@@ -119,6 +121,11 @@ public:
     void SetCursorNumbersToSkinCursor() override;
     void RepaintBar() override;
 
+    // ---- SkinMenuWindow ----------------------------------------------------
+    void EnableSkinSubmenu() override;
+    void CheckSkinItem(std::size_t index) override;
+    void ApplySkin(const QString &name, bool repaintBar) override;
+
     // Runs a handler inside the error box guard: whatever escapes it is
     // shown in the error box, and the program carries on.
     void Guarded(const std::function<void()> &handler);
@@ -129,6 +136,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BuildControls();
@@ -144,6 +152,8 @@ private:
     void SetUpTrayIcon();
     QRect WorkArea() const;
     QSize PrimaryScreenSize() const;
+    WindowBox DockState() const;
+    void ApplyMoves(const WindowMoves &moves);
 
     QString currentSkinName_;
     std::unique_ptr<TSQLite3Database> store_;
@@ -152,6 +162,7 @@ private:
     QActionGroup *skinGroup_ = nullptr;
     TmxButton *ClickedButton = nullptr;
     bool stayOnTop_ = false;
+    bool savePosition_ = false;
     bool contextMenuEnabled_ = true;
     bool created_ = false;
     bool closing_ = false;

@@ -1,0 +1,19 @@
+#pragma once
+
+// The window's own look, compiled into the program: frame pieces, button
+// pictures, the header bitmap, the stock pictures and the icons.
+
+#include <QIcon>
+#include <QImage>
+#include <QString>
+
+namespace tavrin {
+
+// Decodes a picture compiled into the program with the same decoders that
+// read skins; a resource that cannot be decoded gives a null image.
+QImage ResourcePicture(const QString &resourcePath);
+
+QIcon ApplicationIcon();
+QIcon PlaceholderTrayIcon();
+
+} // namespace tavrin
