@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Prints the accessible tree of every application on the session's
 accessibility bus, one node per line: depth, role, name.
 
