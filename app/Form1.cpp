@@ -32,6 +32,7 @@
 namespace tavrin {
 
 TForm1::TForm1()
+    : ShowError(ShowErrorBox)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrin"));
@@ -63,7 +64,7 @@ void TForm1::Guarded(const std::function<void()> &handler)
     try {
         handler();
     } catch (...) {
-        ShowErrorBox(this, CurrentExceptionMessage());
+        ShowError(this, CurrentExceptionMessage());
     }
 }
 
@@ -87,7 +88,7 @@ void TForm1::FormCreate()
     const std::optional<QString> error = RunCreationSteps(steps);
     created_ = true;
     if (error)
-        ShowErrorBox(this, *error);
+        ShowError(this, *error);
 }
 
 void TForm1::CutRoundedOutline()

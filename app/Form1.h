@@ -130,6 +130,9 @@ public:
     // shown in the error box, and the program carries on.
     void Guarded(const std::function<void()> &handler);
 
+    // How the error box is shown; tests record the messages instead.
+    std::function<void(QWidget *owner, const QString &message)> ShowError;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
