@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools libqt6test6 qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools libqt6test6 qt6-qpa-plugins libqt6svg6
   libsqlite3-dev libjpeg62-turbo-dev libgtest-dev libx11-dev libxext-dev
   # running: CJK font, icon theme, the desktop's opener, demo targets
   fonts-wqy-zenhei adwaita-icon-theme xdg-utils libglib2.0-bin xdg-user-dirs

@@ -8,6 +8,7 @@ PROBE_BIN="${TAVRIN_BINARY_DIR:-}/tests/window/launcher_probe"
 
 probe_start() {
     [[ -x $PROBE_BIN ]] || desktop_fail "launcher_probe is not built ($PROBE_BIN)"
+    PROBE_NAME=$1
     coproc PROBE { exec "$PROBE_BIN" "$@" 2>"$DESKTOP_DIR/probe-$1.log"; }
     desktop_track "$PROBE_PID"
     PROBE_WINDOW=$(wait_for_window "$1") || desktop_fail "the probe window $1 did not appear"
@@ -22,8 +23,17 @@ probe_ask() {
     echo "$line"
 }
 
+# Ends the probe and checks that it exited cleanly (sanitizer reports
+# included); its error output is shown when there is any.
 probe_quit() {
+    local pid=$PROBE_PID status log="$DESKTOP_DIR/probe-$PROBE_NAME.log"
     echo quit >&"${PROBE[1]}" 2>/dev/null || true
+    wait "$pid"
+    status=$?
+    expect "the probe exits cleanly" 0 "$status"
+    if [[ -s $log ]]; then
+        sed 's/^/probe: /' "$log"
+    fi
 }
 
 # A second, ordinary window (another program) at x y w h, named NAME.
