@@ -135,6 +135,23 @@ std::optional<QImage> MimePicture(const QFileInfo &info)
     return picture;
 }
 
+// A program's own picture is the one its package installs in the theme
+// under the program's name (xterm, gvim); the theme's executable picture
+// stands in for programs without one.
+std::optional<QImage> ProgramPicture(const QFileInfo &info)
+{
+    QStringList names = {info.fileName()};
+    if (info.isSymLink()) {
+        const QString target = QFileInfo(info.canonicalFilePath()).fileName();
+        if (!target.isEmpty() && target != names.front())
+            names.append(target);
+    }
+    for (const QString &name : names)
+        if (std::optional<QImage> picture = ThemePicture(name))
+            return picture;
+    return ThemePicture(QStringLiteral("application-x-executable"));
+}
+
 } // namespace
 
 std::optional<QImage> FileIcon(const QString &path)
@@ -152,7 +169,7 @@ std::optional<QImage> FileIcon(const QString &path)
             return picture;
     }
     if (info.isExecutable())
-        return ThemePicture(QStringLiteral("application-x-executable"));
+        return ProgramPicture(info);
     return MimePicture(info);
 }
 

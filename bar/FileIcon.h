@@ -12,8 +12,9 @@ namespace tavrin {
 
 // A 24 x 24 picture for an existing path: folders get the theme's folder,
 // desktop entry files their Icon (a theme name or an absolute picture
-// path), executable files the executable picture, other files the picture
-// of their MIME type (or its generic family). None for the empty path, a
+// path), executable files the theme's picture of that program's name or
+// else the executable picture, other files the picture of their MIME type
+// (or its generic family). None for the empty path, a
 // path that does not exist, or when the theme has no picture for it.
 // Relative paths resolve against the current directory. Pictures are
 // cached by icon name, so many files of one type cost one theme lookup.

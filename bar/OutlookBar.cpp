@@ -466,8 +466,8 @@ void TmxOutlookBarPro::mouseReleaseEvent(QMouseEvent *event)
         return;
 
     const TmxHitInfo hit = HitTest(point);
-    if (OnClick)
-        OnClick();
+    if (const std::function<void()> handler = OnClick)
+        handler();
     if (hit != pressed)
         return;
     if (hit.kind == TmxHitInfo::Kind::Header)
@@ -483,8 +483,10 @@ void TmxOutlookBarPro::ClickButton(TmxButton &button)
         selected_ = &button;
         repaint();
     }
-    if (button.OnClick)
-        button.OnClick(&button);
+    // A copy: the handler may replace the button's OnClick while it runs.
+    const std::function<void(TmxButton *)> handler = button.OnClick;
+    if (handler)
+        handler(&button);
 }
 
 void TmxOutlookBarPro::mouseMoveEvent(QMouseEvent *event)

@@ -87,18 +87,25 @@ std::optional<DibHeader> ParseDibHeader(const std::uint8_t *data, std::size_t si
         header.useMasks = true;
         const std::size_t maskCount = compression == CompressionAlphaBitFields ? 4 : 3;
         const std::uint8_t *masks = nullptr;
-        if (header.headerSize >= 52) {
-            masks = data + InfoHeaderSize; // V2 and later carry the masks inside the header
-        } else {
+        bool hasAlphaMask = false;
+        if (header.headerSize == InfoHeaderSize) {
             if (size - offset < maskCount * 4)
                 return std::nullopt;
             masks = data + offset;
             offset += maskCount * 4;
+            hasAlphaMask = maskCount == 4;
+        } else {
+            // V2 (52 bytes) carries the colour masks inside the header, V3 and
+            // later the alpha mask as well.
+            masks = data + InfoHeaderSize;
+            hasAlphaMask = header.headerSize >= 56;
+            if (maskCount == 4 && !hasAlphaMask)
+                return std::nullopt;
         }
         header.redMask = ReadU32(masks);
         header.greenMask = ReadU32(masks + 4);
         header.blueMask = ReadU32(masks + 8);
-        if (maskCount == 4 || header.headerSize >= 56)
+        if (hasAlphaMask)
             header.alphaMask = ReadU32(masks + 12);
         const std::uint32_t allowed = bpp == 16 ? 0xFFFFu : 0xFFFFFFFFu;
         for (const std::uint32_t mask : {header.redMask, header.greenMask, header.blueMask, header.alphaMask}) {

@@ -91,6 +91,22 @@ TEST_F(FileIconTest, DesktopEntryGetsItsIcon)
     EXPECT_EQ(*byName, *FileIcon(QStringLiteral("/usr")));
 }
 
+TEST_F(FileIconTest, ProgramsGetThePictureOfTheirNameWhenTheThemeHasOne)
+{
+    // "folder" stands for any program name the theme has a picture for.
+    for (const char *name : {"folder", "no-such-program-picture"}) {
+        WriteText(Path(name), "#!/bin/sh\n");
+        ASSERT_TRUE(QFile::setPermissions(Path(name), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    EXPECT_EQ(*FileIcon(Path("folder")), *FileIcon(QStringLiteral("/usr")));
+    EXPECT_EQ(*FileIcon(Path("no-such-program-picture")), *FileIcon(QStringLiteral("/bin/sh")));
+    EXPECT_NE(*FileIcon(Path("folder")), *FileIcon(QStringLiteral("/bin/sh")));
+
+    // A link is known by its own name first, then by the program it leads to.
+    ASSERT_TRUE(QFile::link(Path("folder"), Path("launcher-link")));
+    EXPECT_EQ(*FileIcon(Path("launcher-link")), *FileIcon(QStringLiteral("/usr")));
+}
+
 TEST_F(FileIconTest, RelativePathsResolveAgainstTheCurrentDirectory)
 {
     WriteText(Path("here.txt"), "x");

@@ -26,6 +26,10 @@ desktop_log() {
 
 desktop_fail() {
     desktop_log "$*"
+    local log
+    for log in "$DESKTOP_DIR"/*.log; do
+        [[ -s $log ]] && sed "s|^|$(basename "$log"): |" "$log" >&2
+    done
     exit 1
 }
 
@@ -60,14 +64,34 @@ desktop_start() {
     export QT_QPA_PLATFORM=xcb
     trap desktop_stop EXIT
 
-    # Xvfb picks a free display number itself and writes it to the fd.
-    local display_file="$DESKTOP_DIR/display"
+    # Several desktops may start at once on this machine; a display number
+    # taken twice makes one server give up. Start again when that happens.
+    local attempt
+    for attempt in 1 2 3 4; do
+        if desktop_try_start; then
+            desktop_log "running on $DISPLAY, work area $(desktop_work_area)"
+            return 0
+        fi
+        desktop_log "attempt $attempt failed: $DESKTOP_FAILURE"
+        desktop_stop_processes
+        sleep 0.5
+    done
+    desktop_fail "could not start the desktop: $DESKTOP_FAILURE"
+}
+
+# One attempt at the X server, bus, window manager and tray panel; sets
+# DESKTOP_FAILURE and returns 1 when a part does not come up.
+desktop_try_start() {
+    local display_file="$DESKTOP_DIR/display.$RANDOM"
     Xvfb -displayfd 3 -screen 0 "${DESKTOP_SCREEN_WIDTH}x${DESKTOP_SCREEN_HEIGHT}x24" -nolisten tcp \
         3>"$display_file" >"$DESKTOP_DIR/xvfb.log" 2>&1 &
-    desktop_track $!
-    desktop_wait_until 10 test -s "$display_file" || desktop_fail "Xvfb did not start"
+    local xvfb=$!
+    desktop_track $xvfb
+    desktop_wait_until 10 grep -q '^[0-9][0-9]*$' "$display_file" || { DESKTOP_FAILURE="Xvfb did not start"; return 1; }
     export DISPLAY=":$(head -n1 "$display_file")"
-    desktop_wait_until 10 xprop -root _NET_NOTHING || desktop_fail "display $DISPLAY does not answer"
+    desktop_wait_until 10 xprop -root _NET_NOTHING || { DESKTOP_FAILURE="display $DISPLAY does not answer"; return 1; }
+    sleep 0.1
+    kill -0 $xvfb 2>/dev/null || { DESKTOP_FAILURE="Xvfb on $DISPLAY gave up"; return 1; }
 
     if command -v dbus-daemon >/dev/null; then
         local bus
@@ -90,15 +114,16 @@ desktop_start() {
 XML
     openbox --config-file "$XDG_CONFIG_HOME/openbox/rc.xml" >"$DESKTOP_DIR/openbox.log" 2>&1 &
     desktop_track $!
-    desktop_wait_until 10 desktop_has_window_manager || desktop_fail "openbox did not start"
+    desktop_wait_until 30 desktop_has_window_manager || { DESKTOP_FAILURE="openbox did not start: $(tail -n1 "$DESKTOP_DIR/openbox.log")"; return 1; }
 
     trayer --SetDockType true --SetPartialStrut true --edge bottom --align right \
         --widthtype pixel --width 200 --heighttype pixel --height "$DESKTOP_PANEL_HEIGHT" \
         --transparent false --tint 0x404040 --expand true >"$DESKTOP_DIR/trayer.log" 2>&1 &
     desktop_track $!
-    desktop_wait_until 10 desktop_work_area_is_reduced || desktop_fail "trayer did not reserve its strip"
-    desktop_log "running on $DISPLAY, work area $(desktop_work_area)"
+    desktop_wait_until 30 desktop_work_area_is_reduced || { DESKTOP_FAILURE="trayer did not reserve its strip"; return 1; }
+    return 0
 }
+
 
 desktop_has_window_manager() {
     xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
@@ -118,6 +143,14 @@ desktop_work_area_is_reduced() {
 # Stops every process the desktop started, newest first, and waits for
 # each: nothing here reaps orphans for us.
 desktop_stop() {
+    desktop_stop_processes
+    if [[ -n $DESKTOP_DIR && -d $DESKTOP_DIR ]]; then
+        rm -rf "$DESKTOP_DIR"
+    fi
+    DESKTOP_DIR=""
+}
+
+desktop_stop_processes() {
     local i pid
     for ((i = ${#DESKTOP_PIDS[@]} - 1; i >= 0; i--)); do
         pid=${DESKTOP_PIDS[i]}
@@ -127,10 +160,6 @@ desktop_stop() {
         fi
     done
     DESKTOP_PIDS=()
-    if [[ -n $DESKTOP_DIR && -d $DESKTOP_DIR ]]; then
-        rm -rf "$DESKTOP_DIR"
-    fi
-    DESKTOP_DIR=""
 }
 
 # Waits up to 5 s for a process to end, then kills it outright.
@@ -165,13 +194,15 @@ run_tracked() {
 }
 
 # wait_for_window NAME [TIMEOUT_SECONDS]: prints the id of the first
-# visible window whose name (title) or class name matches NAME exactly.
+# visible top-level window (a child of the root or of a window manager's
+# frame, so not an icon embedded in the tray) whose name (title) or class
+# name matches NAME exactly.
 wait_for_window() {
     local name=$1 timeout=${2:-10}
     local deadline=$((SECONDS + timeout)) id
     while ((SECONDS < deadline)); do
-        id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n1)
-        [[ -n $id ]] || id=$(xdotool search --onlyvisible --classname "^${name}\$" 2>/dev/null | head -n1)
+        id=$(xdotool search --maxdepth 2 --onlyvisible --name "^${name}\$" 2>/dev/null | head -n1)
+        [[ -n $id ]] || id=$(xdotool search --maxdepth 2 --onlyvisible --classname "^${name}\$" 2>/dev/null | head -n1)
         if [[ -n $id ]]; then
             echo "$id"
             return 0

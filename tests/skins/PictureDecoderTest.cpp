@@ -165,6 +165,16 @@ TEST(BmpReader, RefusesWhatIsNotAnUncompressedBmpOrLiesAboutItsSize)
         {"RLE8", patched(30, 1)},
         {"bit count 7", [&] { Bytes b = good; b[28] = 7; return b; }()},
         {"two planes", [&] { Bytes b = good; b[26] = 2; return b; }()},
+        // A 52-byte header has no room for an alpha mask, and the file ends
+        // right after it.
+        {"52-byte header asking for an alpha mask",
+         [] {
+             BmpSpec s;
+             s.headerSize = 52, s.width = 3, s.height = -15, s.bitCount = 32, s.compression = 6;
+             Bytes b = test::MakeBmp(s);
+             b.resize(14 + 52);
+             return b;
+         }()},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# Docking on a real desktop. A window parked at the top edge slides up out
+# of sight when the pointer leaves it, leaving its bottom 3 rows on the
+# screen, and comes back when the pointer touches those rows within its
+# columns; parked at the right edge it leaves 4 columns and comes back when
+# the pointer touches them within its rows. Another program's window lying
+# over the strip keeps it hidden.
+set -euo pipefail
+source "$TAVRIN_SOURCE_DIR/tests/desktop/desktop.sh"
+desktop_start
+shots="${TAVRIN_BINARY_DIR}/e2e-screenshots"
+mkdir -p "$shots"
+
+W=174
+H=673
+SCREEN_W=$DESKTOP_SCREEN_WIDTH
+
+# make_store FOLDER TOP LEFT: a store whose settings row parks the window.
+make_store() {
+    mkdir -p "$1"
+    sqlite3 "$1/data.db" "
+        create table 设置(title, 皮肤, height, n1, n2, n3, n4, menu);
+        insert into 设置 values('Tavrin', '', '$H', '$2', '$3', '0', '0', '1');
+        create table 分类(id, name, 排序);
+        create table 软件(id, name, target, params, 分类, 排序);"
+}
+
+ms_now() {
+    echo $(($(date +%s%N) / 1000000))
+}
+
+geometry_is() {
+    [[ $(win_geometry "$1") == "$2" ]]
+}
+
+# expect_geometry ID EXPECTED WHAT: waits up to 5 s for the geometry.
+expect_geometry() {
+    desktop_wait_until 5 geometry_is "$1" "$2" ||
+        desktop_fail "$3: window at $(win_geometry "$1"), expected $2"
+}
+
+# expect_geometry_holds ID EXPECTED WHAT: the geometry stays as it is for
+# 600 ms, six docking ticks.
+expect_geometry_holds() {
+    local end=$(($(ms_now) + 600))
+    while (($(ms_now) < end)); do
+        geometry_is "$1" "$2" || desktop_fail "$3: window moved to $(win_geometry "$1"), expected to stay at $2"
+        sleep 0.05
+    done
+}
+
+# timed_move ID X Y EXPECTED WHAT: moves the pointer and waits for the
+# window to reach EXPECTED; prints how long it took.
+timed_move() {
+    local start
+    start=$(ms_now)
+    pointer_to "$2" "$3"
+    expect_geometry "$1" "$4" "$5"
+    echo "dock_top_and_right: $5 after $(($(ms_now) - start)) ms" >&2
+}
+
+stop_tavrin() {
+    kill "$TAVRIN_PID"
+    desktop_reap "$TAVRIN_PID"
+}
+
+# ---- docked at the top, left 800 ----
+LEFT=800
+top_store="$DESKTOP_DIR/top"
+make_store "$top_store" 0 "$LEFT"
+run_tavrin "$top_store"
+id=$(wait_for_window Tavrin 20) || desktop_fail "main window did not map"
+shown="$LEFT 0 $W $H"
+hidden="$LEFT $((3 - H)) $W $H"
+expect_geometry "$id" "$shown" "start at the saved top position"
+
+timed_move "$id" 300 700 "$hidden" "pointer away: hidden at the top"
+screenshot "$shots/dock-top-hidden.png"
+timed_move "$id" $((LEFT + 50)) 1 "$shown" "pointer on the top strip: shown"
+timed_move "$id" 300 700 "$hidden" "pointer away again: hidden"
+
+# The strip is the top 3 rows within the window's columns, nothing else.
+for point in "$((LEFT - 1)) 0" "$((LEFT + W)) 0" "$((LEFT + 50)) 3" "100 1"; do
+    pointer_to $point
+    expect_geometry_holds "$id" "$hidden" "pointer at $point, outside the strip"
+    pointer_to 300 700
+done
+for point in "$LEFT 0" "$((LEFT + W - 1)) 2"; do
+    pointer_to $point
+    expect_geometry "$id" "$shown" "pointer at $point, on the strip"
+    pointer_to 300 700
+    expect_geometry "$id" "$hidden" "pointer away from $point"
+done
+
+# Not on top, the launcher sits below ordinary windows; another program's
+# window over the strip keeps the launcher hidden while the pointer is on it.
+state=$(net_wm_state "$id")
+[[ $state == *_NET_WM_STATE_BELOW* ]] || desktop_fail "launcher not kept below other windows: $state"
+clock_pid=$(run_tracked xclock -geometry 300x50+$((LEFT - 100))+0)
+clock=$(wait_for_window xclock 10) || desktop_fail "xclock did not map"
+stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*#//; s/,/ /g')
+launcher_rank="" clock_rank="" rank=0
+for window in $stacking; do
+    (( window == id )) && launcher_rank=$rank
+    (( window == clock )) && clock_rank=$rank
+    rank=$((rank + 1))
+done
+[[ -n $launcher_rank && -n $clock_rank ]] || desktop_fail "stacking list lacks a window: $stacking"
+((clock_rank > launcher_rank)) || desktop_fail "xclock is not above the launcher: $stacking"
+read -r cx cy cw ch < <(win_geometry "$clock")
+((cy <= 50)) || desktop_fail "xclock is not at the top: $cx $cy $cw $ch"
+pointer_to $((LEFT + 50)) 1
+expect_geometry_holds "$id" "$hidden" "pointer over another program's window on the strip"
+screenshot "$shots/dock-top-covered.png"
+pointer_to 300 700
+kill "$clock_pid"
+desktop_reap "$clock_pid"
+timed_move "$id" $((LEFT + 50)) 1 "$shown" "strip uncovered: shown"
+stop_tavrin
+
+# ---- docked at the right, top 300 ----
+TOP=300
+right_store="$DESKTOP_DIR/right"
+make_store "$right_store" "$TOP" $((SCREEN_W - W))
+pointer_to 300 700
+run_tavrin "$right_store"
+id=$(wait_for_window Tavrin 20) || desktop_fail "main window did not map at the right"
+shown="$((SCREEN_W - W)) $TOP $W $H"
+hidden="$((SCREEN_W - 4)) $TOP $W $H"
+expect_geometry "$id" "$hidden" "pointer away: hidden at the right"
+screenshot "$shots/dock-right-hidden.png"
+timed_move "$id" $((SCREEN_W - 1)) $((TOP + 100)) "$shown" "pointer on the right strip: shown"
+timed_move "$id" 300 700 "$hidden" "pointer away again: hidden at the right"
+
+for point in "$((SCREEN_W - 5)) $((TOP + 100))" "$((SCREEN_W - 1)) $((TOP - 1))" \
+    "$((SCREEN_W - 1)) $((TOP + H))"; do
+    pointer_to $point
+    expect_geometry_holds "$id" "$hidden" "pointer at $point, outside the right strip"
+    pointer_to 300 700
+done
+for point in "$((SCREEN_W - 4)) $TOP" "$((SCREEN_W - 1)) $((TOP + H - 1))"; do
+    pointer_to $point
+    expect_geometry "$id" "$shown" "pointer at $point, on the right strip"
+    pointer_to 300 700
+    expect_geometry "$id" "$hidden" "pointer away from $point"
+done
+stop_tavrin
+
+echo "dock_top_and_right: ok"
