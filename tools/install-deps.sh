@@ -13,7 +13,7 @@ packages=(
   xterm x11-apps sqlite3
   # the test desktop
   xvfb openbox trayer xdotool x11-utils x11-xserver-utils imagemagick
-  dbus dbus-x11 at-spi2-core python3-pyatspi
+  dbus dbus-x11 at-spi2-core python3-pyatspi python3-gi libxfixes-dev
 )
 
 if [ "$(id -u)" -ne 0 ]; then

@@ -161,7 +161,6 @@ menu_items="$DESKTOP_DIR/menu_items.txt"
 timeout 30 /usr/bin/python3 "$listener" 20 >"$menu_items" 2>"$DESKTOP_DIR/listener.log" &
 listener_pid=$!
 desktop_track "$listener_pid"
-sleep 1 # the listener registers with the registry
 pointer_to $((X + 60)) $((Y + 400))
 click 3
 menu_id=""
@@ -182,8 +181,13 @@ read -r mx my mw mh < <(win_geometry "$menu_id")
 ((my == Y + 400 && mx <= X + 60 && mx + mw >= X + 60 && (mx == X + 60 || mx + mw == DESKTOP_SCREEN_WIDTH))) ||
     desktop_fail "menu at $mx,$my ${mw}x$mh, not at the pointer $((X + 60)),$((Y + 400))"
 screenshot "$shots/composition-context-menu.png"
-xdotool key Down
-desktop_wait_until 10 test -s "$menu_items" || desktop_fail "no menu items came through accessibility"
+# Each Down focuses an item; the listener may still be registering for the
+# first ones.
+for ((tries = 0; tries < 20; tries++)); do
+    xdotool key Down
+    desktop_wait_until 1 test -s "$menu_items" && break
+done
+test -s "$menu_items" || desktop_fail "no menu items came through accessibility"
 wait "$listener_pid" || true
 expected="menu item|窗口置顶|
 menu item|退出时保存位置|

@@ -96,7 +96,9 @@ done
 # window over the strip keeps the launcher hidden while the pointer is on it.
 state=$(net_wm_state "$id")
 [[ $state == *_NET_WM_STATE_BELOW* ]] || desktop_fail "launcher not kept below other windows: $state"
-clock_pid=$(run_tracked xclock -geometry 300x50+$((LEFT - 100))+0)
+xclock -geometry 300x50+$((LEFT - 100))+0 >/dev/null 2>&1 &
+clock_pid=$!
+desktop_track "$clock_pid"
 clock=$(wait_for_window xclock 10) || desktop_fail "xclock did not map"
 stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*#//; s/,/ /g')
 launcher_rank="" clock_rank="" rank=0
@@ -132,13 +134,15 @@ screenshot "$shots/dock-right-hidden.png"
 timed_move "$id" $((SCREEN_W - 1)) $((TOP + 100)) "$shown" "pointer on the right strip: shown"
 timed_move "$id" 300 700 "$hidden" "pointer away again: hidden at the right"
 
+# The window's upper-left corner is rounded off: its very first pixel is
+# not part of the window.
 for point in "$((SCREEN_W - 5)) $((TOP + 100))" "$((SCREEN_W - 1)) $((TOP - 1))" \
-    "$((SCREEN_W - 1)) $((TOP + H))"; do
+    "$((SCREEN_W - 1)) $((TOP + H))" "$((SCREEN_W - 4)) $TOP"; do
     pointer_to $point
     expect_geometry_holds "$id" "$hidden" "pointer at $point, outside the right strip"
     pointer_to 300 700
 done
-for point in "$((SCREEN_W - 4)) $TOP" "$((SCREEN_W - 1)) $((TOP + H - 1))"; do
+for point in "$((SCREEN_W - 4)) $((TOP + 5))" "$((SCREEN_W - 1)) $((TOP + H - 1))"; do
     pointer_to $point
     expect_geometry "$id" "$shown" "pointer at $point, on the right strip"
     pointer_to 300 700
