@@ -23,7 +23,8 @@ void PutU32(Bytes &out, std::uint32_t value)
 
 static void PutTag(Bytes &out, const char *tag)
 {
-    out.insert(out.end(), tag, tag + 4);
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(tag[i]));
 }
 
 Bytes MakeBmp(const BmpSpec &spec)
