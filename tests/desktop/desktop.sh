@@ -233,8 +233,18 @@ net_wm_window_type() {
     xprop -id "$1" _NET_WM_WINDOW_TYPE | sed -E 's/^[^=]*= ?//'
 }
 
+# pointer_to X Y: moves the pointer and waits until it is there. xdotool's
+# own --sync waits for a motion event, which never comes when the pointer is
+# already at the target, so the position is polled instead.
 pointer_to() {
-    xdotool mousemove --sync "$1" "$2"
+    xdotool mousemove "$1" "$2"
+    desktop_wait_until 2 pointer_is_at "$1" "$2" || true
+}
+
+pointer_is_at() {
+    local X Y
+    eval "$(xdotool getmouselocation --shell 2>/dev/null | grep -E '^[XY]=')"
+    [[ ${X:-} == "$1" && ${Y:-} == "$2" ]]
 }
 
 click() {

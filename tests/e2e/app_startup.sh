@@ -24,7 +24,8 @@ screenshot "$shots/startup-error-box.png"
 xdotool key --clearmodifiers Return
 
 id=$(wait_for_window Tavrin 20) || desktop_fail "main window did not map"
-desktop_wait_until 10 test "$(win_geometry "$id")" = "1600 132 174 673" ||
+geometry_is() { [ "$(win_geometry "$1")" = "$2" ]; }
+desktop_wait_until 10 geometry_is "$id" "1600 132 174 673" ||
     desktop_fail "window at $(win_geometry "$id"), expected 1600 132 174 673"
 screenshot "$shots/startup-empty-folder.png"
 

@@ -63,7 +63,7 @@ sleep 0.3
 state=$(net_wm_state "$id")
 expect_lacks "not on top drops ABOVE" _NET_WM_STATE_ABOVE "$state"
 expect_contains "not on top keeps BELOW" _NET_WM_STATE_BELOW "$state"
-xdotool windowactivate --sync "$OTHER_WINDOW" >/dev/null 2>&1 || true
+timeout 3 xdotool windowactivate "$OTHER_WINDOW" >/dev/null 2>&1 || true
 sleep 0.2
 expect "covered again" "name-at |" "$(probe_ask name-at 700 400)"
 kill "$OTHER_PID"
