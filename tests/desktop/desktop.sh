@@ -197,12 +197,27 @@ run_tracked() {
 # visible top-level window (a child of the root or of a window manager's
 # frame, so not an icon embedded in the tray) whose name (title) or class
 # name matches NAME exactly.
+# The first visible top-level window matching an xdotool search that is
+# larger than a tray icon (the launcher's tray icon carries its title too,
+# for a moment, before the tray host embeds it).
+desktop_first_large_window() {
+    local candidate w h
+    for candidate in $(xdotool search --maxdepth 2 --onlyvisible "$@" 2>/dev/null); do
+        read -r w h < <(xwininfo -id "$candidate" 2>/dev/null | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')
+        if [[ -n $w && -n $h ]] && ((w > 48 || h > 48)); then
+            echo "$candidate"
+            return 0
+        fi
+    done
+    return 1
+}
+
 wait_for_window() {
     local name=$1 timeout=${2:-10}
     local deadline=$((SECONDS + timeout)) id
     while ((SECONDS < deadline)); do
-        id=$(xdotool search --maxdepth 2 --onlyvisible --name "^${name}\$" 2>/dev/null | head -n1)
-        [[ -n $id ]] || id=$(xdotool search --maxdepth 2 --onlyvisible --classname "^${name}\$" 2>/dev/null | head -n1)
+        id=$(desktop_first_large_window --name "^${name}\$")
+        [[ -n $id ]] || id=$(desktop_first_large_window --classname "^${name}\$")
         if [[ -n $id ]]; then
             echo "$id"
             return 0
