@@ -8,52 +8,20 @@
 // usage: dock_bench WINDOW_TITLE [TRIALS]   (the window must be docked at
 // the top or at the right edge of the screen; TRIALS defaults to 30)
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
+#include "XWindowWait.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <thread>
 #include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-bool TitleIs(Display *display, Window window, const char *title)
-{
-    char *name = nullptr;
-    if (XFetchName(display, window, &name) == 0 || name == nullptr)
-        return false;
-    const bool same = std::strcmp(name, title) == 0;
-    XFree(name);
-    return same;
-}
-
-Window FindWindow(Display *display, Window parent, const char *title, int depth)
-{
-    Window root = 0, parentOut = 0;
-    Window *children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display, parent, &root, &parentOut, &children, &count) == 0)
-        return 0;
-    Window found = 0;
-    for (unsigned int i = 0; i < count && found == 0; ++i) {
-        XWindowAttributes attributes{};
-        if (XGetWindowAttributes(display, children[i], &attributes) == 0 || attributes.map_state != IsViewable)
-            continue;
-        if (TitleIs(display, children[i], title))
-            found = children[i];
-        else if (depth > 0)
-            found = FindWindow(display, children[i], title, depth - 1);
-    }
-    if (children != nullptr)
-        XFree(children);
-    return found;
-}
+using xwindowwait::Clock;
+using xwindowwait::FindWindow;
+using xwindowwait::MsSince;
 
 struct Box {
     int x, y, w, h;
@@ -83,7 +51,7 @@ double WaitFor(Display *display, Window window, Clock::time_point start, Predica
     const auto deadline = start + std::chrono::seconds(3);
     while (Clock::now() < deadline) {
         if (reached(WindowBox(display, window)))
-            return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            return MsSince(start);
         std::this_thread::sleep_for(std::chrono::microseconds(500));
     }
     return -1;

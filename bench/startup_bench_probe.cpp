@@ -7,15 +7,14 @@
 //
 // usage: startup_bench_probe WINDOW_TITLE PROGRAM [ARGS...]
 
+#include "XWindowWait.h"
+
 #include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 #include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <string>
 #include <sys/wait.h>
@@ -24,12 +23,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double MsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+using xwindowwait::Clock;
+using xwindowwait::MsSince;
 
 long WindowPid(Display *display, Window window)
 {
@@ -50,40 +45,6 @@ long WindowPid(Display *display, Window window)
     if (data != nullptr)
         XFree(data);
     return pid;
-}
-
-bool TitleIs(Display *display, Window window, const char *title)
-{
-    char *name = nullptr;
-    if (XFetchName(display, window, &name) == 0 || name == nullptr)
-        return false;
-    const bool same = std::strcmp(name, title) == 0;
-    XFree(name);
-    return same;
-}
-
-// A viewable window with the title and the pid, among the top-level
-// windows and their children (window managers put a frame around them).
-Window FindWindow(Display *display, Window parent, const char *title, long pid, int depth)
-{
-    Window root = 0, parentOut = 0;
-    Window *children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display, parent, &root, &parentOut, &children, &count) == 0)
-        return 0;
-    Window found = 0;
-    for (unsigned int i = 0; i < count && found == 0; ++i) {
-        XWindowAttributes attributes{};
-        if (XGetWindowAttributes(display, children[i], &attributes) == 0 || attributes.map_state != IsViewable)
-            continue;
-        if (TitleIs(display, children[i], title) && WindowPid(display, children[i]) == pid)
-            found = children[i];
-        else if (depth > 0)
-            found = FindWindow(display, children[i], title, pid, depth - 1);
-    }
-    if (children != nullptr)
-        XFree(children);
-    return found;
 }
 
 unsigned long ScreenPixel(Display *display, int x, int y)
@@ -146,7 +107,8 @@ int main(int argc, char **argv)
     const auto deadline = start + std::chrono::seconds(30);
     Window window = 0;
     while (window == 0 && Clock::now() < deadline) {
-        window = FindWindow(display, DefaultRootWindow(display), title, pid, 2);
+        window = xwindowwait::FindWindow(display, DefaultRootWindow(display), title, 2,
+                                         [&](Window candidate) { return WindowPid(display, candidate) == pid; });
         if (window == 0)
             std::this_thread::sleep_for(std::chrono::microseconds(500));
     }

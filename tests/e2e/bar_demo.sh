@@ -7,9 +7,9 @@
 # skin-coloured header opens it.
 set -euo pipefail
 source "$TAVRIN_SOURCE_DIR/tests/desktop/desktop.sh"
+source "$TAVRIN_SOURCE_DIR/tests/desktop/launcher.sh"
 desktop_start
-shots="${TAVRIN_BINARY_DIR}/e2e-screenshots"
-mkdir -p "$shots"
+shots=$(screenshots_dir)
 
 folder="$DESKTOP_DIR/demo"
 bash "$TAVRIN_SOURCE_DIR/tools/make-demo.sh" "$folder" >/dev/null
@@ -19,34 +19,12 @@ IFS='|' read -r height top < <(sqlite3 "$folder/data.db" 'select 高度, n1 from
 
 run_tavrin "$folder"
 id=$(wait_for_window Tavrin 20) || { cat "$folder/tavrin.log" >&2; desktop_fail "main window did not map"; }
-W=174
-H=$height
-X=$((DESKTOP_SCREEN_WIDTH - W - 20))
-Y=20
-desktop_wait_until 10 test "$(win_geometry "$id")" = "$X $Y $W $H" ||
-    desktop_fail "window at $(win_geometry "$id"), expected $X $Y $W $H"
+read -r X Y W H <<<"$(default_place "$height")"
+expect_geometry "$id" "$X $Y $W $H" "no saved position" 10
 
-# The bar: 8 pixels in, under the 26-pixel title strip; headers 22 high
-# with 5 pixels around and between them; entry rows 30 high.
-BX=$((X + 8))
-BY=$((Y + 26))
-BH=$((H - 34))
-ROW_LEFT=$((BX + 5))
 mapfile -t categories < <(sqlite3 "$folder/data.db" 'select 名称 from 分类 order by 排序;')
-HEADERS=${#categories[@]}
-((HEADERS > 1)) || desktop_fail "the demo store has $HEADERS categories"
-header_top() { # INDEX OPEN
-    local i=$1 open=$2 later
-    if ((i <= open)); then
-        echo $((BY + 5 + i * 27))
-    else
-        later=$((HEADERS - 1 - open))
-        echo $((BY + BH - 5 - later * 22 - (later - 1) * 5 + (i - open - 1) * 27))
-    fi
-}
-row_top() { # OPEN ROW
-    echo $((BY + 5 + $1 * 27 + 22 + $2 * 30))
-}
+((${#categories[@]} > 1)) || desktop_fail "the demo store has ${#categories[@]} categories"
+bar_layout "$X" "$Y" "$H" ${#categories[@]}
 
 window_png="$DESKTOP_DIR/window.png"
 take_window_shot() { # NAME

@@ -6,9 +6,9 @@
 # web address without a scheme goes to the desktop's opener as http://.
 set -euo pipefail
 source "$TAVRIN_SOURCE_DIR/tests/desktop/desktop.sh"
+source "$TAVRIN_SOURCE_DIR/tests/desktop/launcher.sh"
 desktop_start
-shots="${TAVRIN_BINARY_DIR}/e2e-screenshots"
-mkdir -p "$shots"
+shots=$(screenshots_dir)
 
 folder="$DESKTOP_DIR/launcher"
 mkdir -p "$folder"
@@ -50,36 +50,11 @@ SQL
 
 PATH="$DESKTOP_DIR/bin:$PATH" run_tavrin "$folder"
 id=$(wait_for_window Tavrin 20) || { cat "$folder/tavrin.log" >&2; desktop_fail "main window did not map"; }
-W=174
-H=600
-X=$((DESKTOP_SCREEN_WIDTH - W - 20))
-Y=20
-desktop_wait_until 10 test "$(win_geometry "$id")" = "$X $Y $W $H" ||
-    desktop_fail "window at $(win_geometry "$id"), expected $X $Y $W $H"
+read -r X Y W H <<<"$(default_place 600)"
+expect_geometry "$id" "$X $Y $W $H" "no saved position" 10
 
 # ---- the bar's layout on the screen ----------------------------------------------
-# The bar fills the centre: 8 pixels in from the left, below the 26-pixel
-# title strip, 158 x (H - 34). Inside it a 5-pixel border, headers 22 high
-# with 5 pixels between them; the headers up to the open one stand at the
-# top, the later ones at the bottom; entry rows of 30 pixels fill the body
-# below the open header.
-BX=$((X + 8))
-BY=$((Y + 26))
-BH=$((H - 34))
-HEADERS=3
-header_top() { # INDEX OPEN
-    local i=$1 open=$2 later
-    if ((i <= open)); then
-        echo $((BY + 5 + i * 27))
-    else
-        later=$((HEADERS - 1 - open))
-        echo $((BY + BH - 5 - later * 22 - (later - 1) * 5 + (i - open - 1) * 27))
-    fi
-}
-row_top() { # OPEN ROW
-    echo $((BY + 5 + $1 * 27 + 22 + $2 * 30))
-}
-ROW_LEFT=$((BX + 5))
+bar_layout "$X" "$Y" "$H" 3
 ROW_WIDTH=148
 
 click_at() {

@@ -6,51 +6,16 @@
 # moving over the title strip without a button, moves nothing.
 set -euo pipefail
 source "$TAVRIN_SOURCE_DIR/tests/desktop/desktop.sh"
+source "$TAVRIN_SOURCE_DIR/tests/desktop/launcher.sh"
 desktop_start
-shots="${TAVRIN_BINARY_DIR}/e2e-screenshots"
-mkdir -p "$shots"
+shots=$(screenshots_dir)
 
 W=174
 H=673
 SCREEN_W=$DESKTOP_SCREEN_WIDTH
 
 folder="$DESKTOP_DIR/drag"
-mkdir -p "$folder"
-sqlite3 "$folder/data.db" "
-    create table 设置(title, 皮肤, height, n1, n2, n3, n4, menu);
-    insert into 设置 values('Tavrin', '', '$H', '300', '800', '0', '0', '1');
-    create table 分类(id, name, 排序);
-    create table 软件(id, name, target, params, 分类, 排序);"
-
-# Moves the pointer; a move onto the spot where it already is would make
-# xdotool wait for motion that never comes.
-move_pointer() {
-    local current
-    current=$(xdotool getmouselocation | sed -E 's/^x:([0-9-]+) y:([0-9-]+).*/\1 \2/')
-    [[ $current == "$1 $2" ]] || pointer_to "$1" "$2"
-}
-
-ms_now() {
-    echo $(($(date +%s%N) / 1000000))
-}
-
-geometry_is() {
-    [[ $(win_geometry "$1") == "$2" ]]
-}
-
-expect_geometry() {
-    desktop_wait_until 5 geometry_is "$1" "$2" ||
-        desktop_fail "$3: window at $(win_geometry "$1"), expected $2"
-}
-
-# The geometry stays as it is for 600 ms.
-expect_geometry_holds() {
-    local end=$(($(ms_now) + 600))
-    while (($(ms_now) < end)); do
-        geometry_is "$1" "$2" || desktop_fail "$3: window moved to $(win_geometry "$1"), expected to stay at $2"
-        sleep 0.05
-    done
-}
+make_store "$folder" "$H" 300 800
 
 # press_drag X Y X1 Y1 X2 Y2 ...: presses the left button at X Y, moves
 # through the other points with the button held, releases at the last.
@@ -100,6 +65,5 @@ expect_geometry "$id" "1000 0 $W $H" "dragged to 6 px from the top"
 move_pointer 300 700
 expect_geometry "$id" "1000 $((3 - H)) $W $H" "hidden at the top after the drag"
 
-kill "$TAVRIN_PID"
-desktop_reap "$TAVRIN_PID"
+stop_tavrin
 echo "dock_drag: ok"

@@ -7,55 +7,13 @@
 # over the strip keeps it hidden.
 set -euo pipefail
 source "$TAVRIN_SOURCE_DIR/tests/desktop/desktop.sh"
+source "$TAVRIN_SOURCE_DIR/tests/desktop/launcher.sh"
 desktop_start
-shots="${TAVRIN_BINARY_DIR}/e2e-screenshots"
-mkdir -p "$shots"
+shots=$(screenshots_dir)
 
 W=174
 H=673
 SCREEN_W=$DESKTOP_SCREEN_WIDTH
-
-# make_store FOLDER TOP LEFT: a store whose settings row parks the window.
-make_store() {
-    mkdir -p "$1"
-    sqlite3 "$1/data.db" "
-        create table 设置(title, 皮肤, height, n1, n2, n3, n4, menu);
-        insert into 设置 values('Tavrin', '', '$H', '$2', '$3', '0', '0', '1');
-        create table 分类(id, name, 排序);
-        create table 软件(id, name, target, params, 分类, 排序);"
-}
-
-# Moves the pointer; a move onto the spot where it already is would make
-# xdotool wait for motion that never comes.
-move_pointer() {
-    local current
-    current=$(xdotool getmouselocation | sed -E 's/^x:([0-9-]+) y:([0-9-]+).*/\1 \2/')
-    [[ $current == "$1 $2" ]] || pointer_to "$1" "$2"
-}
-
-ms_now() {
-    echo $(($(date +%s%N) / 1000000))
-}
-
-geometry_is() {
-    [[ $(win_geometry "$1") == "$2" ]]
-}
-
-# expect_geometry ID EXPECTED WHAT: waits up to 5 s for the geometry.
-expect_geometry() {
-    desktop_wait_until 5 geometry_is "$1" "$2" ||
-        desktop_fail "$3: window at $(win_geometry "$1"), expected $2"
-}
-
-# expect_geometry_holds ID EXPECTED WHAT: the geometry stays as it is for
-# 600 ms, six docking ticks.
-expect_geometry_holds() {
-    local end=$(($(ms_now) + 600))
-    while (($(ms_now) < end)); do
-        geometry_is "$1" "$2" || desktop_fail "$3: window moved to $(win_geometry "$1"), expected to stay at $2"
-        sleep 0.05
-    done
-}
 
 # timed_move ID X Y EXPECTED WHAT: moves the pointer and waits for the
 # window to reach EXPECTED; prints how long it took.
@@ -67,15 +25,10 @@ timed_move() {
     echo "dock_top_and_right: $5 after $(($(ms_now) - start)) ms" >&2
 }
 
-stop_tavrin() {
-    kill "$TAVRIN_PID"
-    desktop_reap "$TAVRIN_PID"
-}
-
 # ---- docked at the top, left 800 ----
 LEFT=800
 top_store="$DESKTOP_DIR/top"
-make_store "$top_store" 0 "$LEFT"
+make_store "$top_store" "$H" 0 "$LEFT"
 run_tavrin "$top_store"
 id=$(wait_for_window Tavrin 20) || desktop_fail "main window did not map"
 shown="$LEFT 0 $W $H"
@@ -104,34 +57,30 @@ done
 # window over the strip keeps the launcher hidden while the pointer is on it.
 state=$(net_wm_state "$id")
 [[ $state == *_NET_WM_STATE_BELOW* ]] || desktop_fail "launcher not kept below other windows: $state"
-xclock -geometry 300x50+$((LEFT - 100))+0 >/dev/null 2>&1 &
-clock_pid=$!
-desktop_track "$clock_pid"
-clock=$(wait_for_window xclock 10) || desktop_fail "xclock did not map"
+start_xclock 300x50+$((LEFT - 100))+0
 stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*#//; s/,/ /g')
 launcher_rank="" clock_rank="" rank=0
 for window in $stacking; do
     (( window == id )) && launcher_rank=$rank
-    (( window == clock )) && clock_rank=$rank
+    (( window == CLOCK )) && clock_rank=$rank
     rank=$((rank + 1))
 done
 [[ -n $launcher_rank && -n $clock_rank ]] || desktop_fail "stacking list lacks a window: $stacking"
 ((clock_rank > launcher_rank)) || desktop_fail "xclock is not above the launcher: $stacking"
-read -r cx cy cw ch < <(win_geometry "$clock")
+read -r cx cy cw ch < <(win_geometry "$CLOCK")
 ((cy <= 50)) || desktop_fail "xclock is not at the top: $cx $cy $cw $ch"
 move_pointer $((LEFT + 50)) 1
 expect_geometry_holds "$id" "$hidden" "pointer over another program's window on the strip"
 screenshot "$shots/dock-top-covered.png"
 move_pointer 300 700
-kill "$clock_pid"
-desktop_reap "$clock_pid"
+stop_xclock
 timed_move "$id" $((LEFT + 50)) 1 "$shown" "strip uncovered: shown"
 stop_tavrin
 
 # ---- docked at the right, top 300 ----
 TOP=300
 right_store="$DESKTOP_DIR/right"
-make_store "$right_store" "$TOP" $((SCREEN_W - W))
+make_store "$right_store" "$H" "$TOP" $((SCREEN_W - W))
 move_pointer 300 700
 run_tavrin "$right_store"
 id=$(wait_for_window Tavrin 20) || desktop_fail "main window did not map at the right"

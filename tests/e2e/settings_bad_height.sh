@@ -7,26 +7,15 @@
 set -euo pipefail
 source "$TAVRIN_SOURCE_DIR/tests/desktop/desktop.sh"
 source "$TAVRIN_SOURCE_DIR/tests/desktop/accessibility.sh"
+source "$TAVRIN_SOURCE_DIR/tests/desktop/launcher.sh"
 desktop_start
 accessibility_start
-shots="${TAVRIN_BINARY_DIR}/e2e-screenshots"
-mkdir -p "$shots"
+shots=$(screenshots_dir)
 
 TITLE="坞栏 E2E"
-
-# make_store FOLDER HEIGHT: the row parks the window at top 300, left 500.
-make_store() {
-    mkdir -p "$1"
-    sqlite3 "$1/data.db" "
-        create table 设置(title, 皮肤, height, n1, n2, n3, n4, menu);
-        insert into 设置 values('$TITLE', '', '$2', '300', '500', '0', '0', '1');
-        create table 分类(id, name, 排序);
-        create table 软件(id, name, target, params, 分类, 排序);"
-}
-
-geometry_is() {
-    [[ $(win_geometry "$1") == "$2" ]]
-}
+# Each store's row parks the window here.
+TOP=300
+LEFT=500
 
 # The launcher's main window: its dock-type window (the error box carries
 # the same title).
@@ -45,17 +34,12 @@ error_box_gone() {
     ! accessibility_dump | grep -qF -- "is not a valid integer value"
 }
 
-stop_tavrin() {
-    kill "$TAVRIN_PID"
-    desktop_reap "$TAVRIN_PID"
-}
-
 # Heights that fail, with the message of the box.
 case_number=0
 for height in "abc" "600 " ""; do
     case_number=$((case_number + 1))
     folder="$DESKTOP_DIR/bad-$case_number"
-    make_store "$folder" "$height"
+    make_store "$folder" "$height" "$TOP" "$LEFT" 0 "$TITLE"
     message="''$height'' is not a valid integer value."
     run_tavrin "$folder"
     accessibility_wait_for_text "$message" 20 ||
@@ -66,8 +50,7 @@ for height in "abc" "600 " ""; do
     desktop_wait_until 10 error_box_gone || desktop_fail "height '$height': the error box did not close"
     desktop_wait_until 10 main_window >/dev/null || desktop_fail "height '$height': main window did not map"
     id=$(main_window)
-    desktop_wait_until 5 geometry_is "$id" "1600 132 174 673" ||
-        desktop_fail "height '$height': window at $(win_geometry "$id"), expected 1600 132 174 673"
+    expect_geometry "$id" "1600 132 174 673" "height '$height'"
     accessibility_dump | grep -qF -- "label $TITLE" ||
         desktop_fail "height '$height': the title label does not read $TITLE"
     stop_tavrin
@@ -75,12 +58,11 @@ done
 
 # Leading blanks are accepted: the height and the position apply.
 folder="$DESKTOP_DIR/blanks"
-make_store "$folder" "  600"
+make_store "$folder" "  600" "$TOP" "$LEFT" 0 "$TITLE"
 run_tavrin "$folder"
 desktop_wait_until 20 main_window >/dev/null || desktop_fail "main window did not map with height '  600'"
 id=$(main_window)
-desktop_wait_until 5 geometry_is "$id" "500 300 174 600" ||
-    desktop_fail "height '  600': window at $(win_geometry "$id"), expected 500 300 174 600"
+expect_geometry "$id" "500 300 174 600" "height '  600'"
 accessibility_dump | grep -qF -- "is not a valid integer value" && desktop_fail "height '  600' gave an error box"
 stop_tavrin
 echo "settings_bad_height: ok"

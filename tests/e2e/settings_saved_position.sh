@@ -8,10 +8,10 @@
 set -euo pipefail
 source "$TAVRIN_SOURCE_DIR/tests/desktop/desktop.sh"
 source "$TAVRIN_SOURCE_DIR/tests/desktop/accessibility.sh"
+source "$TAVRIN_SOURCE_DIR/tests/desktop/launcher.sh"
 desktop_start
 accessibility_start
-shots="${TAVRIN_BINARY_DIR}/e2e-screenshots"
-mkdir -p "$shots"
+shots=$(screenshots_dir)
 
 W=174
 H=673
@@ -21,73 +21,7 @@ CLOSE_X=$((93 + 45 + 14))
 CLOSE_Y=$((6 + 7))
 
 folder="$DESKTOP_DIR/position"
-mkdir -p "$folder"
-sqlite3 "$folder/data.db" "
-    create table 设置(title, 皮肤, height, n1, n2, n3, n4, menu);
-    insert into 设置 values('Tavrin', '', '$H', '0', '$LEFT', '0', '1', '1');
-    create table 分类(id, name, 排序);
-    create table 软件(id, name, target, params, 分类, 排序);"
-
-# Moves the pointer; a move onto the spot where it already is would make
-# xdotool wait for motion that never comes.
-move_pointer() {
-    local current
-    current=$(xdotool getmouselocation | sed -E 's/^x:([0-9-]+) y:([0-9-]+).*/\1 \2/')
-    [[ $current == "$1 $2" ]] || pointer_to "$1" "$2"
-}
-
-ms_now() {
-    echo $(($(date +%s%N) / 1000000))
-}
-
-holds_for() {
-    local end=$(($(ms_now) + $1))
-    shift
-    while (($(ms_now) < end)); do
-        "$@" || return 1
-        sleep 0.05
-    done
-}
-
-geometry_is() {
-    [[ $(win_geometry "$1") == "$2" ]]
-}
-
-expect_geometry() {
-    desktop_wait_until 5 geometry_is "$1" "$2" ||
-        desktop_fail "$3: window at $(win_geometry "$1"), expected $2"
-}
-
-stored() {
-    sqlite3 "$folder/data.db" "select $1 from 设置;"
-}
-
-open_menus() {
-    local window w h
-    for window in $(xdotool search --onlyvisible --classname tavrin 2>/dev/null); do
-        [[ $window != "$id" ]] || continue
-        xwininfo -id "$window" | grep -q 'Override Redirect State: yes' || continue
-        read -r _ _ w h < <(win_geometry "$window")
-        ((w >= 40 && h >= 40)) && echo "$window"
-    done
-    return 0
-}
-
-menu_is_open() {
-    [[ -n $(open_menus) ]]
-}
-
-launcher_ended() {
-    ! kill -0 "$TAVRIN_PID" 2>/dev/null
-}
-
-# expect_exit_code_0 WHAT: the launcher ends, with exit code 0.
-expect_exit_code_0() {
-    desktop_wait_until 10 launcher_ended || desktop_fail "$1 did not end the program"
-    local code=0
-    wait "$TAVRIN_PID" || code=$?
-    ((code == 0)) || desktop_fail "exit code $code after $1"
-}
+make_store "$folder" "$H" 0 "$LEFT" 1
 
 error_box_gone() {
     ! accessibility_dump | grep -qF -- "database is locked"
@@ -97,18 +31,17 @@ error_box_gone() {
 run_tavrin "$folder"
 id=$(wait_for_window Tavrin 20) || desktop_fail "main window did not map"
 expect_geometry "$id" "$LEFT 0 $W $H" "start at the top"
-desktop_wait_until 10 tray_icon_geometry >/dev/null || desktop_fail "no tray icon"
-read -r tx ty tw th < <(tray_icon_geometry)
-move_pointer $((tx + tw / 2)) $((ty + th / 2))
+wait_for_tray_icon
+move_pointer "$TRAY_X" "$TRAY_Y"
 expect_geometry "$id" "$LEFT $((3 - H)) $W $H" "hidden at the top"
 
 # Tray menu, 退出 (third item; the separator is skipped).
 click 1
-desktop_wait_until 5 menu_is_open || desktop_fail "no tray menu"
+desktop_wait_until 5 menu_is_open "$id" || desktop_fail "no tray menu"
 xdotool key Down Down Down Return
 expect_exit_code_0 "退出 from the tray menu"
-[[ $(stored "typeof(n1) || ' ' || n1 || ' ' || typeof(n2) || ' ' || n2") == "text $((3 - H)) text $LEFT" ]] ||
-    desktop_fail "stored position: $(stored "typeof(n1), n1, typeof(n2), n2")"
+[[ $(stored "$folder" "typeof(n1) || ' ' || n1 || ' ' || typeof(n2) || ' ' || n2") == "text $((3 - H)) text $LEFT" ]] ||
+    desktop_fail "stored position: $(stored "$folder" "typeof(n1), n1, typeof(n2), n2")"
 
 # The next start puts the window back at the hidden place, docked there.
 run_tavrin "$folder"
@@ -153,5 +86,5 @@ desktop_reap "$locker"
 move_pointer $((LEFT + CLOSE_X + 1)) $CLOSE_Y
 click 1
 expect_exit_code_0 "the close button"
-[[ $(stored "n1 || ',' || n2") == "0,$LEFT" ]] || desktop_fail "stored position '$(stored "n1 || ',' || n2")'"
+[[ $(stored "$folder" "n1 || ',' || n2") == "0,$LEFT" ]] || desktop_fail "stored position '$(stored "$folder" "n1 || ',' || n2")'"
 echo "settings_saved_position: ok"

@@ -429,6 +429,16 @@ skins_check_checked() {
     [[ $checked == "${1:+$1 }" ]] || desktop_fail "checked skin items: '${checked}', expected '${1}' (menu: $(cat "$SKINS_MENU_FILE"))"
 }
 
+# skins_check_menu_band SKIN: the open context menu draws its band in the
+# button colour of SKIN.
+skins_check_menu_band() {
+    local band wanted
+    band=$(skins_context_menu_bar_colour)
+    wanted=$(skins_button_colour "$SKINS_ASSETS/$1")
+    (($(colour_distance "$band" "$wanted") <= SKINS_TOLERANCE)) ||
+        desktop_fail "menu band $band under $1, expected its button colour $wanted"
+}
+
 # skins_context_menu_bar_colour: mean colour of the band down the left of
 # the open context menu, beside its two switch items (neither is checked
 # in these tests, so no mark stands there).

@@ -6,9 +6,9 @@
 # storing where the window stood.
 set -euo pipefail
 source "$TAVRIN_SOURCE_DIR/tests/desktop/desktop.sh"
+source "$TAVRIN_SOURCE_DIR/tests/desktop/launcher.sh"
 desktop_start
-shots="${TAVRIN_BINARY_DIR}/e2e-screenshots"
-mkdir -p "$shots"
+shots=$(screenshots_dir)
 
 W=174
 H=673
@@ -22,45 +22,10 @@ ITEM_SAVE_POSITION=32
 ITEM_EXIT=84
 
 folder="$DESKTOP_DIR/switches"
-mkdir -p "$folder"
-sqlite3 "$folder/data.db" "
-    create table 设置(title, 皮肤, height, n1, n2, n3, n4, menu);
-    insert into 设置 values('Tavrin', '', '$H', '$TOP', '$LEFT', '0', '0', '1');
-    create table 分类(id, name, 排序);
-    create table 软件(id, name, target, params, 分类, 排序);"
-
-# Moves the pointer; a move onto the spot where it already is would make
-# xdotool wait for motion that never comes.
-move_pointer() {
-    local current
-    current=$(xdotool getmouselocation | sed -E 's/^x:([0-9-]+) y:([0-9-]+).*/\1 \2/')
-    [[ $current == "$1 $2" ]] || pointer_to "$1" "$2"
-}
-
-ms_now() {
-    echo $(($(date +%s%N) / 1000000))
-}
-
-# holds_for MS COMMAND...: COMMAND stays true for MS milliseconds.
-holds_for() {
-    local end=$(($(ms_now) + $1))
-    shift
-    while (($(ms_now) < end)); do
-        "$@" || return 1
-        sleep 0.05
-    done
-}
-
-geometry_is() {
-    [[ $(win_geometry "$1") == "$2" ]]
-}
-
-stored() {
-    sqlite3 "$folder/data.db" "select $1 from 设置;"
-}
+make_store "$folder" "$H" "$TOP" "$LEFT"
 
 stored_is() {
-    [[ $(stored "$1") == "$2" ]]
+    [[ $(stored "$folder" "$1") == "$2" ]]
 }
 
 state_has() {
@@ -85,30 +50,11 @@ stacking_rank() {
 }
 
 launcher_above_clock() {
-    (($(stacking_rank "$id") > $(stacking_rank "$clock")))
+    (($(stacking_rank "$id") > $(stacking_rank "$CLOCK")))
 }
 
 clock_above_launcher() {
-    (($(stacking_rank "$clock") > $(stacking_rank "$id")))
-}
-
-open_menus() {
-    local window w h
-    for window in $(xdotool search --onlyvisible --classname tavrin 2>/dev/null); do
-        [[ $window != "$id" ]] || continue
-        xwininfo -id "$window" | grep -q 'Override Redirect State: yes' || continue
-        read -r _ _ w h < <(win_geometry "$window")
-        ((w >= 40 && h >= 40)) && echo "$window"
-    done
-    return 0
-}
-
-menu_is_open() {
-    [[ -n $(open_menus) ]]
-}
-
-no_menu_is_open() {
-    [[ -z $(open_menus) ]]
+    (($(stacking_rank "$CLOCK") > $(stacking_rank "$id")))
 }
 
 # choose_context_item ROW: right click on the title strip, then a left
@@ -118,26 +64,23 @@ choose_context_item() {
     read -r wx wy _ < <(win_geometry "$id")
     move_pointer $((wx + 70)) $((wy + 10))
     click 3
-    desktop_wait_until 5 menu_is_open || desktop_fail "no context menu after a right click on the title strip"
-    menu=$(open_menus | head -n1)
+    desktop_wait_until 5 menu_is_open "$id" || desktop_fail "no context menu after a right click on the title strip"
+    menu=$(open_menus "$id" | head -n1)
     read -r mx my mw mh < <(win_geometry "$menu")
     ((mh == MENU_HEIGHT)) || desktop_fail "context menu is $mw x $mh, expected height $MENU_HEIGHT"
     move_pointer $((mx + mw / 2)) $((my + $1))
     click 1
-    desktop_wait_until 5 no_menu_is_open || desktop_fail "context menu still open after a click on its item"
+    desktop_wait_until 5 no_menu_is_open "$id" || desktop_fail "context menu still open after a click on its item"
 }
 
 run_tavrin "$folder"
 id=$(wait_for_window Tavrin 20) || desktop_fail "main window did not map"
 place="$LEFT $TOP $W $H"
-desktop_wait_until 5 geometry_is "$id" "$place" || desktop_fail "window at $(win_geometry "$id"), expected $place"
+expect_geometry "$id" "$place" "start at the saved position"
 
 # Another program's window over part of the launcher, reaching out to its
 # right.
-xclock -geometry 200x120+$((LEFT + 100))+$((TOP + 200)) >/dev/null 2>&1 &
-clock_pid=$!
-desktop_track "$clock_pid"
-clock=$(wait_for_window xclock 10) || desktop_fail "xclock did not map"
+start_xclock 200x120+$((LEFT + 100))+$((TOP + 200))
 desktop_wait_until 5 clock_above_launcher || desktop_fail "the launcher starts above other windows"
 state_lacks _NET_WM_STATE_ABOVE || desktop_fail "ABOVE set at start-up: $(net_wm_state "$id")"
 
@@ -148,7 +91,7 @@ desktop_wait_until 5 launcher_above_clock || desktop_fail "the launcher is not a
 move_pointer $((LEFT + W + 50)) $((TOP + 260))
 click 1
 holds_for 500 launcher_above_clock || desktop_fail "a click on xclock raised it over the launcher on top"
-desktop_wait_until 5 stored_is n3 1 || desktop_fail "n3 is '$(stored n3)' after 窗口置顶, expected 1"
+desktop_wait_until 5 stored_is n3 1 || desktop_fail "n3 is '$(stored "$folder" n3)' after 窗口置顶, expected 1"
 [[ $(wait_for_window Tavrin) == "$id" ]] || desktop_fail "the window was re-created"
 [[ $(win_geometry "$id") == "$place" ]] || desktop_fail "window moved to $(win_geometry "$id") by 窗口置顶"
 state_has _NET_WM_STATE_SKIP_TASKBAR || desktop_fail "taskbar entry after 窗口置顶: $(net_wm_state "$id")"
@@ -157,29 +100,25 @@ screenshot "$shots/switches-on-top.png"
 # Off again.
 choose_context_item $ITEM_STAY_ON_TOP
 desktop_wait_until 5 state_lacks _NET_WM_STATE_ABOVE || desktop_fail "ABOVE still set: $(net_wm_state "$id")"
-desktop_wait_until 5 stored_is n3 0 || desktop_fail "n3 is '$(stored n3)' after the second 窗口置顶, expected 0"
+desktop_wait_until 5 stored_is n3 0 || desktop_fail "n3 is '$(stored "$folder" n3)' after the second 窗口置顶, expected 0"
 # Back among ordinary windows: a click on the clock's free part raises it
 # over the launcher.
 move_pointer $((LEFT + W + 50)) $((TOP + 260))
 click 1
-desktop_wait_until 5 clock_above_launcher || desktop_fail "xclock is not above the launcher any more: launcher $id state $(net_wm_state "$id"), clock $clock, stacking $(xprop -root _NET_CLIENT_LIST_STACKING)"
+desktop_wait_until 5 clock_above_launcher || desktop_fail "xclock is not above the launcher any more: launcher $id state $(net_wm_state "$id"), clock $CLOCK, stacking $(xprop -root _NET_CLIENT_LIST_STACKING)"
 [[ $(wait_for_window Tavrin) == "$id" ]] || desktop_fail "the window was re-created"
 [[ $(win_geometry "$id") == "$place" ]] || desktop_fail "window moved to $(win_geometry "$id")"
 
 # Save the position on exit.
-[[ $(stored n4) == 0 ]] || desktop_fail "n4 is '$(stored n4)' before the switch"
+[[ $(stored "$folder" n4) == 0 ]] || desktop_fail "n4 is '$(stored "$folder" n4)' before the switch"
 choose_context_item $ITEM_SAVE_POSITION
-desktop_wait_until 5 stored_is n4 1 || desktop_fail "n4 is '$(stored n4)' after 退出时保存位置, expected 1"
+desktop_wait_until 5 stored_is n4 1 || desktop_fail "n4 is '$(stored "$folder" n4)' after 退出时保存位置, expected 1"
 
 # 退出: ends the program and stores the position.
-kill "$clock_pid"
-desktop_reap "$clock_pid"
+stop_xclock
 sqlite3 "$folder/data.db" "update 设置 set n1='', n2='';"
 choose_context_item $ITEM_EXIT
-desktop_wait_until 10 bash -c "! kill -0 $TAVRIN_PID" || desktop_fail "退出 did not end the program"
-code=0
-wait "$TAVRIN_PID" || code=$?
-((code == 0)) || desktop_fail "exit code $code after 退出"
-[[ $(stored "n1 || ',' || n2") == "$TOP,$LEFT" ]] ||
-    desktop_fail "stored position '$(stored "n1 || ',' || n2")', expected $TOP,$LEFT"
+expect_exit_code_0 "退出"
+[[ $(stored "$folder" "n1 || ',' || n2") == "$TOP,$LEFT" ]] ||
+    desktop_fail "stored position '$(stored "$folder" "n1 || ',' || n2")', expected $TOP,$LEFT"
 echo "switches_stay_on_top: ok"
