@@ -1,33 +1,19 @@
 #include "app/DefaultLook.h"
 
 #include "app/Form1.h"
-#include "bar/OutlookBar.h"
-#include "platform/BmpReader.h"
+#include "bar/EntryIcons.h"
 #include "platform/ImageList.h"
 #include "platform/ImgButton.h"
-#include "platform/JpegDecoder.h"
 #include "platform/PictureBox.h"
 #include "platform/RasterImage.h"
+#include "skins/SkinLoader.h"
 
-#include <QFile>
 
 namespace tavrin {
 
 QImage ResourcePicture(const QString &resourcePath)
 {
-    QFile file(resourcePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
-    const auto *data = reinterpret_cast<const std::uint8_t *>(bytes.constData());
-    const std::size_t size = std::size_t(bytes.size());
-    std::optional<Raster> raster;
-    if (resourcePath.endsWith(QStringLiteral(".jpg")))
-        raster = DecodeJpeg(data, size);
-    else if (resourcePath.endsWith(QStringLiteral(".bmp")))
-        raster = ReadBmp(data, size);
-    else
-        return QImage(resourcePath);
+    const std::optional<Raster> raster = LoadPictureFile(resourcePath);
     return raster ? ToQImage(*raster) : QImage();
 }
 
@@ -60,10 +46,8 @@ void TForm1::LoadDefaultLook()
     ImgButton2->SetPictureNormal(ResourcePicture(QStringLiteral(":/default/minimize_normal.bmp")));
     ImgButton2->SetPictureEnter(ResourcePicture(QStringLiteral(":/default/minimize_enter.bmp")));
     ImgButton2->SetPictureDown(ResourcePicture(QStringLiteral(":/default/minimize_down.bmp")));
-    list1->SetHeaderBitmap(ResourcePicture(QStringLiteral(":/default/header.bmp")));
-
-    for (int i = 0; i < 8; ++i)
-        ImageList2->AddIcon(QImage(QStringLiteral(":/stock/stock%1.png").arg(i)));
+    // list1 starts with the default header bitmap of its own.
+    LoadStockPictures(*ImageList2);
 }
 
 } // namespace tavrin

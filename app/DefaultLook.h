@@ -9,8 +9,8 @@
 
 namespace tavrin {
 
-// Decodes a picture compiled into the program with the same decoders that
-// read skins; a resource that cannot be decoded gives a null image.
+// Decodes a JPEG or BMP picture compiled into the program with the same
+// decoders that read skins; one that cannot be decoded gives a null image.
 QImage ResourcePicture(const QString &resourcePath);
 
 QIcon ApplicationIcon();

@@ -54,9 +54,7 @@ TForm1::TForm1()
 
 TForm1::~TForm1()
 {
-    // The bar's buttons and the window go before the store.
-    if (store_)
-        store_->Close();
+    store_.Close();
 }
 
 void TForm1::Guarded(const std::function<void()> &handler)
@@ -75,11 +73,10 @@ void TForm1::FormCreate()
         {QStringLiteral("double buffering"), [] { /* Qt paints every widget double buffered */ }, false},
         {QStringLiteral("open store"),
          [this] {
-             store_ = std::make_unique<TSQLite3Database>();
-             store_->Open(QStringLiteral("data.db"));
+             store_.Open(QStringLiteral("data.db"));
          },
          false},
-        {QStringLiteral("settings"), [this] { LoadSettings(*store_, *this); }, false},
+        {QStringLiteral("settings"), [this] { LoadSettings(store_, *this); }, false},
         {QStringLiteral("outline"), [this] { CutRoundedOutline(); }, false},
         {QStringLiteral("skin"), [this] { InitSkins(); }, true},
         {QStringLiteral("bar"), [this] { PopulateBarStep(); }, false},
@@ -100,7 +97,7 @@ void TForm1::PopulateBarStep()
 {
     EntryIcons icons(*ImageList1, *ImageList2);
     BarPopulationTarget target(*list1, *ImageList1, icons, [this](TmxButton *button) { _button_click(button); });
-    PopulateBar(*store_, target);
+    PopulateBar(store_, target);
 }
 
 void TForm1::SetUpTrayIcon()
@@ -127,13 +124,9 @@ bool TForm1::FormClose()
 {
     if (savePosition_) {
         const QPoint position = WindowPos();
-        if (!store_)
-            throw ESQLite3Error(QStringLiteral("SQLite3 error: database is not connected."));
-        store_->Execute(sql::SavePosition, {QString::number(position.y()), QString::number(position.x())});
+        store_.Execute(sql::SavePosition, {QString::number(position.y()), QString::number(position.x())});
     }
-    if (store_)
-        store_->Close();
-    store_.reset();
+    store_.Close();
     return true;
 }
 

@@ -94,7 +94,7 @@ public:
 
     // ---- state the tests read ---------------------------------------------
     QString CurrentSkinName() const { return currentSkinName_; }
-    TSQLite3Database *Store() const { return store_.get(); }
+    const TSQLite3Database &Store() const { return store_; }
     bool StayOnTop() const { return stayOnTop_; }
     bool HasContextMenu() const { return contextMenuEnabled_; }
     // Moves through the snapping rule, like every move of the window.
@@ -156,10 +156,12 @@ private:
     QRect WorkArea() const;
     QSize PrimaryScreenSize() const;
     WindowBox DockState() const;
-    void ApplyMoves(const WindowMoves &moves);
+    void ApplyMoves(const WindowBox &window, const WindowMoves &moves);
 
     QString currentSkinName_;
-    std::unique_ptr<TSQLite3Database> store_;
+    // Opened by the creation handler, closed by the close handler; until it
+    // is open every statement raises "database is not connected."
+    TSQLite3Database store_;
     std::unique_ptr<WindowMover> mover_;
     std::unique_ptr<SkinCursor> skinCursor_;
     QActionGroup *skinGroup_ = nullptr;

@@ -91,13 +91,9 @@ void TForm1::N2Click()
 void TForm1::N1Click()
 {
     const QSize screen = PrimaryScreenSize();
-    const WindowMoves correction = ShowCommandMoves(DockState(), screen.width(), screen.height());
-    if (correction.NewTop)
-        SetWindowTop(*correction.NewTop);
-    if (correction.NewLeft)
-        SetWindowLeft(*correction.NewLeft);
-    x11::PrepareLauncherWindow(this);
-    show();
+    const WindowBox window = DockState();
+    ApplyMoves(window, ShowCommandMoves(window, screen.width(), screen.height()));
+    show(); // FormShow prepares the window for the window manager
     raise();
     activateWindow();
     Timer1->stop();
@@ -122,16 +118,12 @@ void TForm1::N5Click()
         N5->setChecked(false);
         stayOnTop_ = false;
         ApplyStayOnTopState();
-        if (!store_)
-            throw ESQLite3Error(QStringLiteral("SQLite3 error: database is not connected."));
-        store_->Execute(sql::SetStayOnTop(false));
+        store_.Execute(sql::SetStayOnTop(false));
     } else {
         stayOnTop_ = true;
         ApplyStayOnTopState();
         N5->setChecked(true);
-        if (!store_)
-            throw ESQLite3Error(QStringLiteral("SQLite3 error: database is not connected."));
-        store_->Execute(sql::SetStayOnTop(true));
+        store_.Execute(sql::SetStayOnTop(true));
     }
 }
 
@@ -140,9 +132,7 @@ void TForm1::N3Click()
     const bool on = !savePosition_;
     savePosition_ = on;
     N3->setChecked(on);
-    if (!store_)
-        throw ESQLite3Error(QStringLiteral("SQLite3 error: database is not connected."));
-    store_->Execute(sql::SetSavePosition(on));
+    store_.Execute(sql::SetSavePosition(on));
 }
 
 // ---- docking ---------------------------------------------------------------
@@ -153,11 +143,13 @@ WindowBox TForm1::DockState() const
     return WindowBox{p.x(), p.y(), width(), height()};
 }
 
-void TForm1::ApplyMoves(const WindowMoves &moves)
+// Setting a coordinate to the value it has moves nothing, so the ticks ask
+// the window system nothing more for a window that is already in place.
+void TForm1::ApplyMoves(const WindowBox &window, const WindowMoves &moves)
 {
-    if (moves.NewTop)
+    if (moves.NewTop && *moves.NewTop != window.Top)
         SetWindowTop(*moves.NewTop);
-    if (moves.NewLeft)
+    if (moves.NewLeft && *moves.NewLeft != window.Left)
         SetWindowLeft(*moves.NewLeft);
 }
 
@@ -173,12 +165,13 @@ void TForm1::Timer1Timer()
         Timer2->stop();
     if (result.HideTimer == TimerCommand::Start && !Timer2->isActive())
         Timer2->start();
-    ApplyMoves(result.Moves);
+    ApplyMoves(window, result.Moves);
 }
 
 void TForm1::Timer2Timer()
 {
-    ApplyMoves(HideTick(DockState(), PrimaryScreenSize().width()));
+    const WindowBox window = DockState();
+    ApplyMoves(window, HideTick(window, PrimaryScreenSize().width()));
 }
 
 void TForm1::list1MouseMove()

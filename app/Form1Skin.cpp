@@ -114,9 +114,7 @@ void TForm1::N10Click(QAction *sender)
     if (index < 0)
         return;
     sender->setChecked(true);
-    if (!store_)
-        throw ESQLite3Error(QStringLiteral("SQLite3 error: database is not connected."));
-    tavrin::N10Click(*this, *store_, currentSkinName_, SkinCatalogue()[std::size_t(index)].name);
+    tavrin::N10Click(*this, store_, currentSkinName_, SkinCatalogue()[std::size_t(index)].name);
 }
 
 } // namespace tavrin
