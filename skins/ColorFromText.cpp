@@ -1,5 +1,7 @@
 #include "skins/ColorFromText.h"
 
+#include "store/IntegerText.h"
+
 #include <array>
 #include <cstdint>
 
@@ -85,88 +87,6 @@ bool SameNameIgnoringAsciiCase(const QString &text, const char *name)
     return i == text.size();
 }
 
-int HexDigitValue(char16_t c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
-// Hexadecimal digits from `pos` to the end, as a 32-bit pattern.
-std::optional<std::uint32_t> ParseHex(const QString &text, qsizetype pos)
-{
-    if (pos >= text.size())
-        return std::nullopt;
-    std::uint64_t value = 0;
-    for (; pos < text.size(); ++pos) {
-        const int digit = HexDigitValue(text[pos].unicode());
-        if (digit < 0)
-            return std::nullopt;
-        value = value * 16 + std::uint64_t(digit);
-        if (value > 0xFFFFFFFFu)
-            return std::nullopt;
-    }
-    return std::uint32_t(value);
-}
-
-// Decimal digits from `pos` to the end; the magnitude may reach 2^31 so
-// that the most negative value can be written.
-std::optional<std::uint64_t> ParseDecimal(const QString &text, qsizetype pos)
-{
-    if (pos >= text.size())
-        return std::nullopt;
-    std::uint64_t value = 0;
-    for (; pos < text.size(); ++pos) {
-        const char16_t c = text[pos].unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + std::uint64_t(c - u'0');
-        if (value > 0x80000000u)
-            return std::nullopt;
-    }
-    return value;
-}
-
-std::optional<TColor> NumberFromText(const QString &text)
-{
-    qsizetype pos = 0;
-    while (pos < text.size() && text[pos] == QLatin1Char(' '))
-        ++pos;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == QLatin1Char('-') || text[pos] == QLatin1Char('+'))) {
-        negative = text[pos] == QLatin1Char('-');
-        ++pos;
-    }
-
-    qsizetype hexStart = -1;
-    if (pos < text.size() && (text[pos] == QLatin1Char('$') || text[pos] == QLatin1Char('x') ||
-                              text[pos] == QLatin1Char('X')))
-        hexStart = pos + 1;
-    else if (pos + 1 < text.size() && text[pos] == QLatin1Char('0') &&
-             (text[pos + 1] == QLatin1Char('x') || text[pos + 1] == QLatin1Char('X')))
-        hexStart = pos + 2;
-
-    if (hexStart >= 0) {
-        const std::optional<std::uint32_t> pattern = ParseHex(text, hexStart);
-        if (!pattern)
-            return std::nullopt;
-        const std::uint32_t bits = negative ? 0u - *pattern : *pattern;
-        return static_cast<TColor>(bits);
-    }
-
-    const std::optional<std::uint64_t> magnitude = ParseDecimal(text, pos);
-    if (!magnitude)
-        return std::nullopt;
-    if (!negative && *magnitude > 0x7FFFFFFFu)
-        return std::nullopt;
-    const std::uint32_t bits = negative ? 0u - std::uint32_t(*magnitude) : std::uint32_t(*magnitude);
-    return static_cast<TColor>(bits);
-}
-
 } // namespace
 
 std::optional<TColor> ColorFromText(const QString &text)
@@ -175,7 +95,8 @@ std::optional<TColor> ColorFromText(const QString &text)
         if (SameNameIgnoringAsciiCase(text, named.name))
             return static_cast<TColor>(named.value);
     }
-    return NumberFromText(text);
+    // Numbers follow the same syntax as every other stored integer.
+    return TryStrToInt(text);
 }
 
 } // namespace tavrin
